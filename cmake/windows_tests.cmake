@@ -1,0 +1,30 @@
+# Tests that run the real code under Wine: one test process per test case, in
+# the prefix that scripts/test.sh prepares (WINEPREFIX).
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+configure_file(tests/wine/run-in-wine.sh.in ${CMAKE_BINARY_DIR}/run-in-wine.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-in-wine.sh)
+
+enable_testing()
+include(GoogleTest)
+
+function(rudiv_wine_test name)
+  add_executable(${name} ${ARGN})
+  rudiv_charset(${name})
+  target_include_directories(${name} PRIVATE tests/windows)
+  target_link_libraries(${name} PRIVATE program GTest::gtest)
+  target_link_options(${name} PRIVATE ${RUDIV_LINK_OPTIONS})
+  gtest_discover_tests(${name} TEST_PREFIX "wine.${name}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 120)
+endfunction()
+
+rudiv_wine_test(portable_tests_wine
+  tests/windows/gtest_main.cpp
+  tests/portable/conversion_test.cpp
+  tests/portable/action_type_test.cpp
+  tests/portable/gbk_literals_test.cpp
+  tests/windows/conversion_wine_test.cpp)
