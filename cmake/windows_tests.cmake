@@ -13,7 +13,8 @@ enable_testing()
 include(GoogleTest)
 
 function(rudiv_wine_test name)
-  add_executable(${name} ${ARGN})
+  # With the program's own resources: icon, manifest and version block.
+  add_executable(${name} ${ARGN} ${CMAKE_BINARY_DIR}/generated/app.rc)
   rudiv_charset(${name})
   target_include_directories(${name} PRIVATE tests/windows)
   target_link_libraries(${name} PRIVATE program GTest::gtest)
@@ -28,3 +29,8 @@ rudiv_wine_test(portable_tests_wine
   tests/portable/action_type_test.cpp
   tests/portable/gbk_literals_test.cpp
   tests/windows/conversion_wine_test.cpp)
+
+rudiv_wine_test(window_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/window_fixture.cpp
+  tests/windows/window_layout_test.cpp)
