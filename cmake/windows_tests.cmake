@@ -33,4 +33,5 @@ rudiv_wine_test(portable_tests_wine
 rudiv_wine_test(window_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
-  tests/windows/window_layout_test.cpp)
+  tests/windows/window_layout_test.cpp
+  tests/windows/keyboard_test.cpp)

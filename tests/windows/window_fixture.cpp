@@ -33,7 +33,13 @@ void WindowTest::TearDown() {
 void WindowTest::Open(const MainWindowEvents& events) {
   BindMainWindowEvents(events);
   ASSERT_TRUE(OpenMainWindow(GetModuleHandleW(nullptr)));
-  SetForegroundWindow(MainWindow());
+  // Key strokes go to the foreground window; the first window of a fresh Wine
+  // session may be activated a moment late.
+  for (int i = 0; i < 100 && GetForegroundWindow() != MainWindow(); ++i) {
+    SetForegroundWindow(MainWindow());
+    Pump();
+  }
+  ASSERT_EQ(GetForegroundWindow(), MainWindow());
   Pump();
 }
 
