@@ -20,7 +20,8 @@ function(rudiv_wine_test name)
   target_link_libraries(${name} PRIVATE program GTest::gtest)
   target_link_options(${name} PRIVATE ${RUDIV_LINK_OPTIONS})
   gtest_discover_tests(${name} TEST_PREFIX "wine.${name}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES TIMEOUT 120)
+                       # One window at a time: key strokes go to the foreground window.
+                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_desktop)
 endfunction()
 
 rudiv_wine_test(portable_tests_wine
@@ -34,4 +35,6 @@ rudiv_wine_test(window_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
   tests/windows/window_layout_test.cpp
-  tests/windows/keyboard_test.cpp)
+  tests/windows/keyboard_test.cpp
+  tests/windows/lifecycle_test.cpp
+  tests/windows/window_operations_test.cpp)

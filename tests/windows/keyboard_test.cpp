@@ -10,7 +10,7 @@ const Control kForwardOrder[] = {按钮_开始, 单选框_注销, 单选框_关�
                                  编辑框_时, 编辑框_分, 编辑框_秒, 按钮_取消, 按钮_开始};
 
 TEST_F(Keyboard, TabVisitsTheControlsInOrderAndWraps) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   SetChecked(单选框_注销, true);
   ASSERT_EQ(FocusedControl(), 按钮_开始);
   for (size_t i = 1; i < std::size(kForwardOrder); ++i) {
@@ -24,7 +24,7 @@ TEST_F(Keyboard, TabVisitsTheControlsInOrderAndWraps) {
 }
 
 TEST_F(Keyboard, TabSkipsDisabledControlsAndLeavesTheChoiceAlone) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   SetChecked(单选框_注销, true);
   SetDisabled(按钮_取消, true);
   EnableWindow(Hwnd(编辑框_分), FALSE);
@@ -43,7 +43,7 @@ TEST_F(Keyboard, TabSkipsDisabledControlsAndLeavesTheChoiceAlone) {
 }
 
 TEST_F(Keyboard, ArrowsMoveFocusAndCheckAmongRadioButtons) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   SetChecked(单选框_注销, true);
   SetChecked(选择框_强制终止, true);
   SetFocus(Hwnd(单选框_注销));
@@ -64,7 +64,7 @@ TEST_F(Keyboard, ArrowsMoveFocusAndCheckAmongRadioButtons) {
 }
 
 TEST_F(Keyboard, SpaceClicksTheFocusedButtonEnterEscAndF1DoNothing) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   ASSERT_EQ(FocusedControl(), 按钮_开始);
   for (WORD key : {VK_RETURN, VK_ESCAPE, VK_F1}) {
     PressKey(key);
@@ -86,7 +86,7 @@ TEST_F(Keyboard, SpaceClicksTheFocusedButtonEnterEscAndF1DoNothing) {
 }
 
 TEST_F(Keyboard, FocusReturnsToTheLastControlOnReactivation) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   SetFocus(Hwnd(编辑框_分));
   SendMessageW(MainWindow(), WM_ACTIVATE, WA_INACTIVE, 0);
   SetFocus(nullptr);
@@ -95,7 +95,7 @@ TEST_F(Keyboard, FocusReturnsToTheLastControlOnReactivation) {
 }
 
 TEST_F(Keyboard, TimeBoxesTakeTypedDigitsAndMinusOnly) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   const struct {
     std::wstring typed;
     std::wstring kept;
@@ -122,7 +122,7 @@ TEST_F(Keyboard, TimeBoxesTakeTypedDigitsAndMinusOnly) {
 }
 
 TEST_F(Keyboard, PastedTextIsNotFiltered) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   ASSERT_TRUE(OpenClipboard(MainWindow()));
   EmptyClipboard();
   const wchar_t text[] = L"1a2.5";
@@ -142,7 +142,7 @@ TEST_F(Keyboard, PastedTextIsNotFiltered) {
 }
 
 TEST_F(Keyboard, EditBoxesHaveNoLengthLimitAndStartWithTheCaretAtZero) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   for (Control box : {编辑框_时, 编辑框_分, 编辑框_秒}) {
     EXPECT_GE(SendMessageW(Hwnd(box), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << box;
     DWORD start = 1, end = 1;

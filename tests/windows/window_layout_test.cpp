@@ -36,7 +36,7 @@ const ExpectedControl kExpected[] = {
 };
 
 TEST_F(WindowLayout, EveryControlIsAsDefined) {
-  Open({});  // no created handler: the controls stay as built
+  ASSERT_NO_FATAL_FAILURE(Open({}));  // no created handler: the controls stay as built
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (const auto& e : kExpected) {
     SCOPED_TRACE(e.name);
@@ -75,7 +75,7 @@ TEST_F(WindowLayout, EveryControlIsAsDefined) {
 }
 
 TEST_F(WindowLayout, NoticeNamesTheContactBetweenItsTwoParts) {
-  Open({});
+  ASSERT_NO_FATAL_FAILURE(Open({}));
   std::wstring notice = WideTextOf(Hwnd(标签5));
   const std::wstring head = L"如果在使用软件的过程中遇到什么问题，可以加";
   const std::wstring tail = L"，进行反馈！";
@@ -85,7 +85,7 @@ TEST_F(WindowLayout, NoticeNamesTheContactBetweenItsTwoParts) {
 }
 
 TEST_F(WindowLayout, SiblingsStackInDefinitionOrder) {
-  Open({});
+  ASSERT_NO_FATAL_FAILURE(Open({}));
   const Control windowChildren[] = {标签5, 标签4, 按钮_取消, 分组框1, 按钮_开始};
   const Control groupChildren[] = {编辑框_秒, 标签3, 编辑框_分, 标签2, 标签1, 编辑框_时, 选择框_强制终止,
                                    单选框_重启, 单选框_关机, 单选框_注销};
@@ -102,7 +102,7 @@ TEST_F(WindowLayout, SiblingsStackInDefinitionOrder) {
 }
 
 TEST_F(WindowLayout, WindowIsFixedCentredAndTitled) {
-  Open({});
+  ASSERT_NO_FATAL_FAILURE(Open({}));
   HWND window = MainWindow();
   RECT r;
   GetWindowRect(window, &r);
@@ -129,7 +129,7 @@ TEST_F(WindowLayout, WindowIsFixedCentredAndTitled) {
 }
 
 TEST_F(WindowLayout, CannotBeMaximisedOrResizedByTheUser) {
-  Open({});
+  ASSERT_NO_FATAL_FAILURE(Open({}));
   HWND window = MainWindow();
   RECT r;
   GetWindowRect(window, &r);
@@ -146,7 +146,7 @@ TEST_F(WindowLayout, CannotBeMaximisedOrResizedByTheUser) {
 }
 
 TEST_F(WindowLayout, BigAndSmallIconsComeFromTheResource) {
-  Open({});
+  ASSERT_NO_FATAL_FAILURE(Open({}));
   auto iconSize = [](HICON icon) {
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon, &info)) return SIZE{0, 0};
@@ -165,7 +165,7 @@ TEST_F(WindowLayout, BigAndSmallIconsComeFromTheResource) {
 }
 
 TEST_F(WindowLayout, CreatedEventRunsOnceBeforeTheWindowShows) {
-  OpenRecording();
+  ASSERT_NO_FATAL_FAILURE(OpenRecording());
   EXPECT_EQ(Events.created, 1);
   EXPECT_FALSE(Events.visibleWhenCreated);
   EXPECT_TRUE(IsWindowVisible(MainWindow()));
