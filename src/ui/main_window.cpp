@@ -40,10 +40,22 @@ bool IsControlColorMessage(UINT message) {
   return message == WM_CTLCOLOREDIT || message == WM_CTLCOLORBTN || message == WM_CTLCOLORSTATIC;
 }
 
+void FillWithButtonFace(HWND window, HDC dc) {
+  RECT client;
+  GetClientRect(window, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 // The group box parents ten controls; it answers their colour questions like the window does.
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
   if (IsControlColorMessage(message)) return ControlColors(message, reinterpret_cast<HDC>(wParam));
+  if (message == WM_ERASEBKGND) {
+    // The group box itself paints only its frame and caption; the window
+    // clips its children, so the face under the box is the box's to paint.
+    FillWithButtonFace(box, reinterpret_cast<HDC>(wParam));
+    return 1;
+  }
   return CallWindowProcW(original, box, message, wParam, lParam);
 }
 
@@ -55,12 +67,6 @@ bool SubclassGroupBox(HWND box) {
 }
 
 // --- window messages ---------------------------------------------------------
-
-void OnEraseBackground(HWND window, HDC dc) {
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-}
 
 void OnCommand(WPARAM wParam) {
   if (gOpening || HIWORD(wParam) != BN_CLICKED) return;
@@ -103,7 +109,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   if (IsControlColorMessage(message)) return ControlColors(message, reinterpret_cast<HDC>(wParam));
   switch (message) {
     case WM_ERASEBKGND:
-      OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+      FillWithButtonFace(window, reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_COMMAND:
       OnCommand(wParam);
