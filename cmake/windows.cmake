@@ -10,8 +10,15 @@ configure_file(res/app.manifest ${RUDIV_MANIFEST} @ONLY)
 configure_file(res/app.rc.in generated/app.rc @ONLY)
 
 # Small, reproducible and self-contained: no link timestamp, no runtime DLLs.
-set(RUDIV_LINK_OPTIONS -static -Wl,--no-insert-timestamp -Wl,--gc-sections)
-add_compile_options(-ffunction-sections -fdata-sections)
+if(MSVC)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  set(RUDIV_LINK_OPTIONS /MANIFEST:NO /Brepro)  # the manifest comes with the resources
+  set(RUDIV_STRIP_OPTION "")
+else()
+  set(RUDIV_LINK_OPTIONS -static -Wl,--no-insert-timestamp -Wl,--gc-sections)
+  set(RUDIV_STRIP_OPTION -s)
+  add_compile_options(-ffunction-sections -fdata-sections)
+endif()
 
 add_library(program STATIC
   src/app/exit_routines.cpp
@@ -42,7 +49,7 @@ target_compile_definitions(portable PUBLIC NOMINMAX)
 add_executable(RudivAdodavuv WIN32 src/app/main.cpp ${CMAKE_BINARY_DIR}/generated/app.rc)
 rudiv_product(RudivAdodavuv)
 target_link_libraries(RudivAdodavuv PRIVATE program)
-target_link_options(RudivAdodavuv PRIVATE ${RUDIV_LINK_OPTIONS} -s)
+target_link_options(RudivAdodavuv PRIVATE ${RUDIV_LINK_OPTIONS} ${RUDIV_STRIP_OPTION})
 set_property(SOURCE ${CMAKE_BINARY_DIR}/generated/app.rc APPEND PROPERTY OBJECT_DEPENDS
              ${RUDIV_RES_DIR}/icon.ico ${RUDIV_MANIFEST})
 

@@ -19,6 +19,8 @@ function(rudiv_wine_test name)
   target_include_directories(${name} PRIVATE tests/windows)
   target_link_libraries(${name} PRIVATE program GTest::gtest)
   target_link_options(${name} PRIVATE ${RUDIV_LINK_OPTIONS})
+  # Each test exe in a folder of its own: its settings file lands beside it.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
   gtest_discover_tests(${name} TEST_PREFIX "wine.${name}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        # One window at a time: key strokes go to the foreground window.
                        PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_desktop)
@@ -38,3 +40,8 @@ rudiv_wine_test(window_tests
   tests/windows/keyboard_test.cpp
   tests/windows/lifecycle_test.cpp
   tests/windows/window_operations_test.cpp)
+
+rudiv_wine_test(settings_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/window_fixture.cpp
+  tests/windows/settings_test.cpp)
