@@ -45,3 +45,9 @@ rudiv_wine_test(settings_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
   tests/windows/settings_test.cpp)
+
+rudiv_wine_test(countdown_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/window_fixture.cpp
+  tests/windows/power_fixture.cpp
+  tests/windows/countdown_test.cpp)
