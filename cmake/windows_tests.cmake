@@ -50,4 +50,5 @@ rudiv_wine_test(countdown_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
   tests/windows/power_fixture.cpp
-  tests/windows/countdown_test.cpp)
+  tests/windows/countdown_test.cpp
+  tests/windows/start_cancel_test.cpp)
