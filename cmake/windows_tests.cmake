@@ -51,4 +51,5 @@ rudiv_wine_test(countdown_tests
   tests/windows/window_fixture.cpp
   tests/windows/power_fixture.cpp
   tests/windows/countdown_test.cpp
-  tests/windows/start_cancel_test.cpp)
+  tests/windows/start_cancel_test.cpp
+  tests/windows/power_system_test.cpp)
