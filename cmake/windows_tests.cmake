@@ -12,7 +12,10 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/run-in-wine.sh)
 enable_testing()
 include(GoogleTest)
 
+# rudiv_wine_test(NAME SOURCES... [ENVIRONMENT VAR=VALUE])
 function(rudiv_wine_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "ENVIRONMENT" "")
+  set(ARGN ${arg_UNPARSED_ARGUMENTS})
   # With the program's own resources: icon, manifest and version block.
   add_executable(${name} ${ARGN} ${CMAKE_BINARY_DIR}/generated/app.rc)
   rudiv_charset(${name})
@@ -23,7 +26,7 @@ function(rudiv_wine_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
   gtest_discover_tests(${name} TEST_PREFIX "wine.${name}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        # One window at a time: key strokes go to the foreground window.
-                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_desktop)
+                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_desktop ENVIRONMENT "${arg_ENVIRONMENT}")
 endfunction()
 
 rudiv_wine_test(portable_tests_wine
@@ -53,3 +56,21 @@ rudiv_wine_test(countdown_tests
   tests/windows/countdown_test.cpp
   tests/windows/start_cancel_test.cpp
   tests/windows/power_system_test.cpp)
+
+# The same texts under a Western ANSI code page.
+rudiv_wine_test(codepage_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/window_fixture.cpp
+  tests/windows/codepage_test.cpp
+  ENVIRONMENT RUDIV_LC_ALL=en_US.UTF-8)
+
+# End-to-end: the real exe in Xvfb, driven by xdotool and looked at by probe.exe.
+add_executable(probe tests/e2e/probe.cpp)
+target_link_options(probe PRIVATE -static)
+file(GLOB e2e_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*_test.sh)
+foreach(script ${e2e_scripts})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e.${name} COMMAND bash ${script})
+  set_tests_properties(e2e.${name} PROPERTIES LABELS e2e TIMEOUT 180 RESOURCE_LOCK wine_desktop
+    ENVIRONMENT "RUDIV_BUILD=${CMAKE_BINARY_DIR};RUDIV_SOURCE=${PROJECT_SOURCE_DIR}")
+endforeach()
