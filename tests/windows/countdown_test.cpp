@@ -173,6 +173,7 @@ TEST_F(Countdown, KeepsTheComputerAwakeFromTheWorkerThreadOnly) {
   ASSERT_EQ(Power.executionStates.size(), 1u);
   EXPECT_EQ(Power.executionStates[0], static_cast<EXECUTION_STATE>(ES_CONTINUOUS | ES_SYSTEM_REQUIRED));
   EXPECT_EQ(Power.executionStateThreads[0], workerId);
+  EXPECT_EQ(Power.timersBeforeState[0], 0);  // before its first one-second wait
   EXPECT_NE(Power.executionStateThreads[0], GetCurrentThreadId());
 }
 

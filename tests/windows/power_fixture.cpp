@@ -37,8 +37,16 @@ BOOL WINAPI RecordExitWindows(UINT flags, DWORD reason) {
   return TRUE;
 }
 
+thread_local int tTimersCreated = 0;
+
+HANDLE WINAPI CountingCreateTimer(LPSECURITY_ATTRIBUTES security, BOOL manualReset, LPCSTR name) {
+  ++tTimersCreated;
+  return kRealSystemCalls.createWaitableTimer(security, manualReset, name);
+}
+
 EXECUTION_STATE WINAPI RecordExecutionState(EXECUTION_STATE state) {
   std::lock_guard<std::mutex> hold(Power.lock);
+  Power.timersBeforeState.push_back(tTimersCreated);
   Power.executionStateThreads.push_back(GetCurrentThreadId());
   Power.executionStates.push_back(state);
   return ES_CONTINUOUS;
@@ -94,6 +102,7 @@ void PowerTest::SetUp() {
   System = kRealSystemCalls;
   System.exitWindowsEx = RecordExitWindows;  // never for real inside a test process
   System.setThreadExecutionState = RecordExecutionState;
+  System.createWaitableTimer = CountingCreateTimer;
   DeleteFileA(IniPath().c_str());
   boxes_.Start(GetCurrentThreadId());
 }

@@ -17,6 +17,7 @@ struct PowerLog {
   std::string iniWhenActing;                       // the settings file at the moment of the call
   std::vector<DWORD> executionStateThreads;
   std::vector<EXECUTION_STATE> executionStates;
+  std::vector<int> timersBeforeState;  // timers the calling thread had created before its request
   std::atomic<int> createThreadCalls{0};
   std::atomic<int> exitCodeQueries{0};
 };
