@@ -47,7 +47,8 @@ rudiv_wine_test(window_tests
 rudiv_wine_test(settings_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
-  tests/windows/settings_test.cpp)
+  tests/windows/settings_test.cpp
+  tests/windows/bad_settings_test.cpp)
 
 rudiv_wine_test(countdown_tests
   tests/windows/gtest_main.cpp
