@@ -56,7 +56,8 @@ rudiv_wine_test(countdown_tests
   tests/windows/power_fixture.cpp
   tests/windows/countdown_test.cpp
   tests/windows/start_cancel_test.cpp
-  tests/windows/power_system_test.cpp)
+  tests/windows/power_system_test.cpp
+  tests/windows/hardening_test.cpp)
 
 # The same texts under a Western ANSI code page.
 rudiv_wine_test(codepage_tests
