@@ -26,7 +26,7 @@ function(rudiv_wine_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/${name})
   gtest_discover_tests(${name} TEST_PREFIX "wine.${name}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        # One window at a time: key strokes go to the foreground window.
-                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK wine_desktop ENVIRONMENT "${arg_ENVIRONMENT}")
+                       PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_desktop ENVIRONMENT "${arg_ENVIRONMENT}")
 endfunction()
 
 rudiv_wine_test(portable_tests_wine
@@ -65,6 +65,13 @@ rudiv_wine_test(codepage_tests
   tests/windows/window_fixture.cpp
   tests/windows/codepage_test.cpp
   ENVIRONMENT RUDIV_LC_ALL=en_US.UTF-8)
+
+# Many runs with random timing: scripts/races.sh, not the test command.
+rudiv_wine_test(race_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/window_fixture.cpp
+  tests/windows/power_fixture.cpp
+  tests/windows/race_test.cpp)
 
 # End-to-end: the real exe in Xvfb, driven by xdotool and looked at by probe.exe.
 add_executable(probe tests/e2e/probe.cpp)

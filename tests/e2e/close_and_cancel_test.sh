@@ -22,7 +22,16 @@ sleep 4
 expect_eq "$(probe text 230)" "$last" "the label keeps the last caption"
 [[ "$last" == 倒计时：[23]\ 秒后注销用户 ]] || fail "unexpected last caption [$last]"
 
-# Now start again and close the window while it counts.
+# Close the window while a cancel waits for the countdown to notice.
+click 100
+sleep 1.3
+click 220
+key alt+F4
+expect_eq "$(wait_program "$work")" 0 "exit code after closing during a cancel"
+! grep -q 'Call user32.ExitWindowsEx' "$work/wine.log" || fail "a power call was made"
+
+# Start again and close the window while it counts.
+start_program "$work" +relay
 click 100
 sleep 1.5
 key alt+F4

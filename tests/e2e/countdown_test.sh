@@ -5,8 +5,12 @@
 source "$(dirname "$0")/lib.sh"
 
 # Log the power call's arguments, and window messages.
-wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.ExitWindowsEx' /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.ExitWindowsEx;kernel32.SetDefaultDllDirectories' /f >/dev/null
 start_program "$work" +relay
+# DLLs come from System32 only, set before anything else is loaded.
+grep -q -i 'Call KERNEL32.SetDefaultDllDirectories(00000800)' "$work/wine.log" ||
+  fail "the DLL search path is not restricted to System32"
+echo "ok: DLL search path restricted to System32"
 
 click 130
 click 210

@@ -30,6 +30,7 @@ probe() { timeout 30 wine "$RUDIV_BUILD/probe.exe" "$@" | tr -d '\r'; }
 # start_program DIR [wine debug channels]: runs DIR/RudivAdodavuv.exe until its window shows.
 start_program() {
   local dir=$1 debug=${2:--all}
+  rm -f "$dir/exit-code"
   [ -f "$dir/RudivAdodavuv.exe" ] || cp "$RUDIV_BUILD/RudivAdodavuv.exe" "$dir/"
   ( cd "$dir" && WINEDEBUG=$debug timeout 120 wine RudivAdodavuv.exe 2>"$dir/wine.log"; echo $? >"$dir/exit-code" ) &
   program_pid=$!
