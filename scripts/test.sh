@@ -45,6 +45,10 @@ for arch in x86_64 i686; do
   note "imports and PE flags of the $arch exe" $?
 done
 
+echo "== reproducible builds"
+scripts/check-reproducible.sh
+note "two clean builds give byte-identical exes" $?
+
 echo "== Windows tests under Wine"
 wine_session() {  # wine_session PREFIX DRIVER: a fresh prefix with its server and explorer up
   scripts/wine-prefix.sh "$1" "$2" || return 1
