@@ -50,9 +50,13 @@ add_executable(RudivAdodavuv WIN32 src/app/main.cpp ${CMAKE_BINARY_DIR}/generate
 rudiv_product(RudivAdodavuv)
 target_link_libraries(RudivAdodavuv PRIVATE program)
 target_link_options(RudivAdodavuv PRIVATE ${RUDIV_LINK_OPTIONS} ${RUDIV_STRIP_OPTION})
+if(MINGW)  # the link map shows what each library adds to the exe
+  target_link_options(RudivAdodavuv PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/RudivAdodavuv.map)
+endif()
 set_property(SOURCE ${CMAKE_BINARY_DIR}/generated/app.rc APPEND PROPERTY OBJECT_DEPENDS
              ${RUDIV_RES_DIR}/icon.ico ${RUDIV_MANIFEST})
 
 if(RUDIV_TESTS)
   include(cmake/windows_tests.cmake)
+  include(cmake/bench.cmake)
 endif()
