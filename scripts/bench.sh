@@ -27,7 +27,7 @@ trap 'wineserver -k' EXIT
 win() { timeout 300 wine "$@" | tr -d '\r'; }
 
 # median and spread of one column: "median min max"
-stats() { sort -g | awk '{v[NR]=$1} END {m = NR % 2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2; printf "%.2f %.2f %.2f", m, v[1], v[NR]}'; }
+stats() { sort -g | awk '{v[NR]=$1} END {m = NR % 2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2; printf "%.2f %.2f %.2f\n", m, v[1], v[NR]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
 echo "bench: start-up and memory, $runs runs each"
@@ -60,7 +60,10 @@ size_i686=$(stat -c %s build/i686/RudivAdodavuv.exe)
 size_x64=$(stat -c %s build/x86_64/RudivAdodavuv.exe)
 # Bytes each library puts into the exe, from the linker's map (kept sections only).
 map_sizes() {
-  awk '/^Linker script and memory map/ {on = 1; next}
+  awk 'function hex(s,  i, n) { s = tolower(substr(s, 3)); n = 0
+         for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
+         return n }
+       /^Linker script and memory map/ {on = 1; next}
        on && /^ \.[^ ]+$/ {pending = 1; next}
        on && (pending || /^ \.[^ ]+ +0x/) {
          n = split($0, f, " "); if (!pending) { shift = 1 } else { shift = 0 }
@@ -72,7 +75,7 @@ map_sizes() {
          else if (file ~ /libmingw|crt2|crtbegin|crtend|libmoldname|libmingwex/) lib = "MinGW start-up and C helpers"
          else if (file ~ /libwinpthread/) lib = "winpthreads"
          else if (file ~ /lib(kernel32|user32|gdi32|advapi32|msvcrt)\.a/) lib = "import stubs"
-         total[lib] += strtonum(size)
+         total[lib] += hex(size)
        }
        END {for (l in total) printf "| %s | %d |\n", l, total[l]}' "$1" | sort
 }
