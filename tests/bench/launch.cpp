@@ -1,4 +1,4 @@
-// launch.exe EXE: starts EXE, measures the time from process creation to its
+// launch.exe EXE [ARGUMENT]: starts EXE, measures the time from process creation to its
 // first visible top-level window and its peak working set once idle there,
 // then closes it. Prints "startup_ms peak_kib".
 #include <windows.h>
@@ -25,14 +25,16 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM context) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc < 2 || argc > 3) return 2;
+  char command[1024];
+  wsprintfA(command, "\"%s\" %s", argv[1], argc == 3 ? argv[2] : "");
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   LARGE_INTEGER frequency, begin, shown;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&begin);
-  if (!CreateProcessA(argv[1], nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 1;
+  if (!CreateProcessA(argv[1], command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 1;
   Search search{process.dwProcessId, nullptr};
   for (int i = 0; i < 20000 && !search.window; ++i) {
     EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
