@@ -47,6 +47,7 @@ rudiv_wine_test(window_tests
 rudiv_wine_test(settings_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
+  tests/windows/settings_file.cpp
   tests/windows/settings_test.cpp
   tests/windows/bad_settings_test.cpp)
 
@@ -54,6 +55,7 @@ rudiv_wine_test(countdown_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
   tests/windows/power_fixture.cpp
+  tests/windows/settings_file.cpp
   tests/windows/countdown_test.cpp
   tests/windows/start_cancel_test.cpp
   tests/windows/power_system_test.cpp
@@ -71,6 +73,7 @@ rudiv_wine_test(race_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
   tests/windows/power_fixture.cpp
+  tests/windows/settings_file.cpp
   tests/windows/race_test.cpp)
 
 # End-to-end: the real exe in Xvfb, driven by xdotool and looked at by probe.exe.

@@ -120,7 +120,7 @@ wine_version=$(wine --version)
 cat >docs/performance.md <<EOF2
 # Performance
 
-Measured by \`scripts/bench.sh\` on $date_now: $(nproc) cores ($cpu_model), $(free -g | awk '/Mem:/ {print $2}') GiB,
+Measured by \`scripts/bench.sh\` on $date_now: $(nproc) cores ($cpu_model), $(awk '/MemTotal/ {printf "%.0f", $2 / 1048576}' /proc/meminfo) GiB,
 $(. /etc/os-release; echo "$PRETTY_NAME"), $wine_version, the x86_64 exe under Wine's null display driver.
 Figures are medians with the spread (smallest – largest) in brackets; ratios are program / floor.
 

@@ -3,25 +3,11 @@
 // the file can be written, leaving the rest of it in place.
 #include "window_fixture.h"
 
-#include <fstream>
-#include <sstream>
-
-#include "app/run_directory.h"
 #include "settings/settings.h"
+#include "settings_file.h"
 #include "text/conversion.h"
 
 namespace {
-
-std::string IniPath() { return std::string(GetRunDirectory().c_str()) + "\\RudivAdodavuv.ini"; }
-
-void WriteBytes(const std::string& bytes) { std::ofstream(IniPath(), std::ios::binary) << bytes; }
-
-std::string ReadBytes() {
-  std::ifstream in(IniPath(), std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 std::string Profile(const char* section, const char* key) {
   static char value[10240];
@@ -61,26 +47,13 @@ class BadSettings : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    Clear();
+    RemoveIni();
   }
   void TearDown() override {
     WindowTest::TearDown();
-    Clear();
-  }
-  static void Clear() {
-    SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(IniPath().c_str());
-    DeleteFileA(IniPath().c_str());
+    RemoveIni();
   }
   void OpenWithSettings() { Open({OnWindowCreated, OnWindowCloseQuery, nullptr, nullptr}); }
-  static std::string Shown() {
-    std::string shown = GetChecked(单选框_注销) ? "注销" : "";
-    if (GetChecked(单选框_关机)) shown += "关机";
-    if (GetChecked(单选框_重启)) shown += "重启";
-    if (GetChecked(选择框_强制终止)) shown += "+强制";
-    return shown;
-  }
-  static std::string Content(Control box) { return GetContent(box).c_str(); }
   void CloseWindow() {
     SendMessageW(MainWindow(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(IsWindow(MainWindow()));
@@ -120,8 +93,8 @@ TEST_F(BadSettings, OpenShowingWhatTheRulesGiveAndSaveTheFourKeys) {
   };
   for (const BadFile& c : cases) {
     SCOPED_TRACE(c.name);
-    Clear();
-    WriteBytes(c.bytes);
+    RemoveIni();
+    WriteIni(c.bytes);
     std::string hours = c.hours, minutes = c.minutes, seconds = c.seconds, shown = c.shown;
     if (shown.empty()) {
       hours = ShownTime(Profile("设置", "小时"));
@@ -129,10 +102,10 @@ TEST_F(BadSettings, OpenShowingWhatTheRulesGiveAndSaveTheFourKeys) {
       seconds = ShownTime(Profile("设置", "秒钟"));
     }
     ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
-    if (!c.shown.empty()) EXPECT_EQ(Shown(), c.shown);
-    EXPECT_EQ(Content(编辑框_时), hours);
-    EXPECT_EQ(Content(编辑框_分), minutes);
-    EXPECT_EQ(Content(编辑框_秒), seconds);
+    if (!c.shown.empty()) EXPECT_EQ(ShownChoice(), c.shown);
+    EXPECT_EQ(ContentOf(编辑框_时), hours);
+    EXPECT_EQ(ContentOf(编辑框_分), minutes);
+    EXPECT_EQ(ContentOf(编辑框_秒), seconds);
 
     SetContent(编辑框_时, "11");
     SetContent(编辑框_分, "22");
@@ -150,7 +123,7 @@ TEST_F(BadSettings, OpenShowingWhatTheRulesGiveAndSaveTheFourKeys) {
 
 TEST_F(BadSettings, AFileHeldOpenByAnotherProcessLoadsAsDefaultsAndIsLeftAlone) {
   const std::string bytes = "[设置]\r\n类型=1\r\n秒钟=9\r\n";
-  WriteBytes(bytes);
+  WriteIni(bytes);
   HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, "RudivAdodavuvHoldReady");
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, "RudivAdodavuvHoldRelease");
   char exe[MAX_PATH];
@@ -163,8 +136,8 @@ TEST_F(BadSettings, AFileHeldOpenByAnotherProcessLoadsAsDefaultsAndIsLeftAlone) 
   ASSERT_EQ(WaitForSingleObject(ready, 10000), WAIT_OBJECT_0);
 
   ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
-  EXPECT_EQ(Shown(), "注销");
-  EXPECT_EQ(Content(编辑框_秒), "0");
+  EXPECT_EQ(ShownChoice(), "注销");
+  EXPECT_EQ(ContentOf(编辑框_秒), "0");
   ASSERT_NO_FATAL_FAILURE(CloseWindow());
 
   SetEvent(release);
@@ -173,7 +146,7 @@ TEST_F(BadSettings, AFileHeldOpenByAnotherProcessLoadsAsDefaultsAndIsLeftAlone) 
   CloseHandle(holder.hThread);
   CloseHandle(ready);
   CloseHandle(release);
-  EXPECT_EQ(ReadBytes(), bytes);
+  EXPECT_EQ(ReadIni(), bytes);
 }
 
 }  // namespace

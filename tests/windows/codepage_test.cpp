@@ -36,16 +36,7 @@ TEST_F(OtherCodePage, TheMessageBoxReadsAsChinese) {
   DWORD windowThread = GetCurrentThreadId();
   std::thread watcher([&] {
     for (int i = 0; i < 500; ++i) {
-      HWND box = nullptr;
-      EnumThreadWindows(
-          windowThread,
-          [](HWND w, LPARAM found) {
-            if (!GetDlgItem(w, 0xFFFF) || !IsWindowVisible(w)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&box));
-      if (box) {
+      if (HWND box = FindMessageBox(windowThread)) {
         Sleep(30);
         wchar_t buffer[256];
         GetWindowTextW(box, buffer, 256);

@@ -1,10 +1,6 @@
 // power_fixture.cpp: the program's window with its timed action under test.
 #include "power_fixture.h"
 
-#include <fstream>
-#include <sstream>
-
-#include "app/run_directory.h"
 #include "power/countdown_state.h"
 #include "power/start_cancel.h"
 #include "power/system_calls.h"
@@ -30,10 +26,7 @@ LRESULT CALLBACK RecordingLabelProc(HWND label, UINT message, WPARAM wParam, LPA
 BOOL WINAPI RecordExitWindows(UINT flags, DWORD reason) {
   std::lock_guard<std::mutex> hold(Power.lock);
   Power.exitCalls.emplace_back(flags, reason);
-  std::ifstream in(std::string(GetRunDirectory().c_str()) + "\\RudivAdodavuv.ini", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  Power.iniWhenActing = bytes.str();
+  Power.iniWhenActing = ReadIni();
   return TRUE;
 }
 
@@ -58,18 +51,7 @@ void MessageBoxWatcher::Start(DWORD windowThread) {
   stop_ = false;
   thread_ = std::thread([this, windowThread] {
     while (!stop_) {
-      HWND box = nullptr;
-      EnumThreadWindows(
-          windowThread,
-          [](HWND w, LPARAM found) {
-            wchar_t name[16];
-            GetClassNameW(w, name, 16);
-            if (wcscmp(name, L"#32770") != 0 || !GetDlgItem(w, 0xFFFF) || !IsWindowVisible(w)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&box));
-      if (box) {
+      if (HWND box = FindMessageBox(windowThread)) {
         Sleep(30);
         wchar_t text[256] = {}, caption[64] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 256);
@@ -103,14 +85,14 @@ void PowerTest::SetUp() {
   System.exitWindowsEx = RecordExitWindows;  // never for real inside a test process
   System.setThreadExecutionState = RecordExecutionState;
   System.createWaitableTimer = CountingCreateTimer;
-  DeleteFileA(IniPath().c_str());
+  RemoveIni();
   boxes_.Start(GetCurrentThreadId());
 }
 
 void PowerTest::TearDown() {
   boxes_.Stop();
   WindowTest::TearDown();
-  DeleteFileA(IniPath().c_str());
+  RemoveIni();
 }
 
 void PowerTest::OpenProgramWindow() {
@@ -144,15 +126,6 @@ std::vector<std::wstring> PowerTest::Captions() {
 size_t PowerTest::ExitCallCount() {
   std::lock_guard<std::mutex> hold(Power.lock);
   return Power.exitCalls.size();
-}
-
-std::string PowerTest::IniPath() { return std::string(GetRunDirectory().c_str()) + "\\RudivAdodavuv.ini"; }
-
-std::string PowerTest::ReadIni() {
-  std::ifstream in(IniPath(), std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
 }
 
 LARGE_INTEGER Now() {

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "settings_file.h"
 #include "window_fixture.h"
 
 // What the program asked of the system through the test seam.
@@ -71,8 +72,6 @@ class PowerTest : public WindowTest {
   // Every caption written into 标签4 since the window opened, in order.
   static std::vector<std::wstring> Captions();
   static size_t ExitCallCount();
-  static std::string IniPath();
-  static std::string ReadIni();
   static bool Enabled(Control button) { return IsWindowEnabled(ControlWindow(button)) != FALSE; }
 
   MessageBoxWatcher boxes_;

@@ -2,61 +2,34 @@
 // window shows for what is stored, and what closing the window stores.
 #include "window_fixture.h"
 
-#include <fstream>
-#include <sstream>
-
-#include "app/run_directory.h"
 #include "settings/settings.h"
+#include "settings_file.h"
 #include "text/conversion.h"
 
 namespace {
-
-std::string IniPath() { return std::string(GetRunDirectory().c_str()) + "\\RudivAdodavuv.ini"; }
-
-void WriteIni(const std::string& bytes) {
-  std::ofstream(IniPath(), std::ios::binary) << bytes;
-}
-
-std::string ReadIni() {
-  std::ifstream in(IniPath(), std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 class Settings : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    RemoveDirectoryA(IniPath().c_str());
-    DeleteFileA(IniPath().c_str());
+    RemoveIni();
   }
   void TearDown() override {
     WindowTest::TearDown();
-    RemoveDirectoryA(IniPath().c_str());
-    DeleteFileA(IniPath().c_str());
+    RemoveIni();
   }
   void OpenWithSettings() { Open({OnWindowCreated, OnWindowCloseQuery, nullptr, nullptr}); }
   void Close() {
     SendMessageW(MainWindow(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(IsWindow(MainWindow()));
   }
-  // Radio buttons and check box as "注销|关机|重启" and "+force".
-  static std::string Shown() {
-    std::string shown = GetChecked(单选框_注销) ? "注销" : "";
-    if (GetChecked(单选框_关机)) shown += "关机";
-    if (GetChecked(单选框_重启)) shown += "重启";
-    if (GetChecked(选择框_强制终止)) shown += "+强制";
-    return shown;
-  }
-  static std::string Content(Control box) { return GetContent(box).c_str(); }
 };
 
 TEST_F(Settings, NoFileShowsLogOffAndZerosAndClosingWritesTheFourKeys) {
   ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
   EXPECT_EQ(SettingsPathText(), IniPath());
-  EXPECT_EQ(Shown(), "注销");
-  for (Control box : {编辑框_时, 编辑框_分, 编辑框_秒}) EXPECT_EQ(Content(box), "0") << box;
+  EXPECT_EQ(ShownChoice(), "注销");
+  for (Control box : {编辑框_时, 编辑框_分, 编辑框_秒}) EXPECT_EQ(ContentOf(box), "0") << box;
 
   SetChecked(单选框_注销, false);
   SetChecked(单选框_关机, true);
@@ -95,10 +68,10 @@ TEST_F(Settings, StoredValuesShowByTheConversionRules) {
     SCOPED_TRACE(c.name);
     WriteIni(c.file);
     ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
-    EXPECT_EQ(Shown(), c.shown);
-    EXPECT_EQ(Content(编辑框_时), c.hours);
-    EXPECT_EQ(Content(编辑框_分), c.minutes);
-    EXPECT_EQ(Content(编辑框_秒), c.seconds);
+    EXPECT_EQ(ShownChoice(), c.shown);
+    EXPECT_EQ(ContentOf(编辑框_时), c.hours);
+    EXPECT_EQ(ContentOf(编辑框_分), c.minutes);
+    EXPECT_EQ(ContentOf(编辑框_秒), c.seconds);
     BindMainWindowEvents({});
     DestroyWindow(MainWindow());
   }
@@ -124,7 +97,7 @@ TEST_F(Settings, BoxContentsAreStoredInCanonicalFormNeverBelowZero) {
 TEST_F(Settings, EverySaveRewritesAllFourKeysAndLeavesTheRestAlone) {
   WriteIni("; kept\r\n[其他]\r\na=1\r\n[设置]\r\n秒钟=5\r\n备注=留着\r\n类型=2\r\n小时=1\r\n[尾]\r\nb=2\r\n");
   ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
-  EXPECT_EQ(Shown(), "重启");
+  EXPECT_EQ(ShownChoice(), "重启");
   // Changed behind the window's back: the save puts the window's values back.
   WriteIni("; kept\r\n[其他]\r\na=1\r\n[设置]\r\n秒钟=9\r\n备注=留着\r\n类型=1\r\n小时=8\r\n[尾]\r\nb=2\r\n");
   ASSERT_NO_FATAL_FAILURE(Close());
@@ -143,8 +116,8 @@ TEST_F(Settings, TheSessionEndQuestionSavesAndAnswersYes) {
 TEST_F(Settings, AFileThatCannotBeWrittenIsIgnoredAndTheWindowStillCloses) {
   ASSERT_TRUE(CreateDirectoryA(IniPath().c_str(), nullptr));  // a folder where the file should be
   ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
-  EXPECT_EQ(Shown(), "注销");
-  EXPECT_EQ(Content(编辑框_秒), "0");
+  EXPECT_EQ(ShownChoice(), "注销");
+  EXPECT_EQ(ContentOf(编辑框_秒), "0");
   SetContent(编辑框_秒, "5");
   ASSERT_NO_FATAL_FAILURE(Close());
   EXPECT_EQ(GetFileAttributesA(IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);

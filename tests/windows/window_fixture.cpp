@@ -108,3 +108,29 @@ std::wstring Utf16(const std::string& gbk) {
   int n = MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()), buffer, 1024);
   return std::wstring(buffer, n);
 }
+
+std::string ShownChoice() {
+  std::string shown = GetChecked(单选框_注销) ? "注销" : "";
+  if (GetChecked(单选框_关机)) shown += "关机";
+  if (GetChecked(单选框_重启)) shown += "重启";
+  if (GetChecked(选择框_强制终止)) shown += "+强制";
+  return shown;
+}
+
+std::string ContentOf(Control box) { return GetContent(box).c_str(); }
+
+HWND FindMessageBox(DWORD thread) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND w, LPARAM found) {
+        // A message box is the dialog that holds the text's static (ID 0xFFFF).
+        wchar_t name[16];
+        GetClassNameW(w, name, 16);
+        if (wcscmp(name, L"#32770") != 0 || !GetDlgItem(w, 0xFFFF) || !IsWindowVisible(w)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
+}

@@ -43,6 +43,14 @@ class WindowTest : public testing::Test {
   static Control FocusedControl();  // 0 when no control has the focus
 };
 
+// The chosen action as the controls show it: "注销", "关机" or "重启" for each
+// checked radio button, then "+强制" when the force box is ticked.
+std::string ShownChoice();
+// An edit box's content as GBK bytes.
+std::string ContentOf(Control box);
+// The visible message box shown by the given thread, or null.
+HWND FindMessageBox(DWORD thread);
+
 // "设置" etc. as the program keeps them, for comparing with GBK bytes.
 std::string Gbk(const std::wstring& utf16);
 std::wstring Utf16(const std::string& gbk);

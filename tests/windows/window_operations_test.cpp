@@ -109,19 +109,7 @@ MessageBoxSeen ShowAndRead(const Text& text) {
   DWORD windowThread = GetCurrentThreadId();
   std::thread watcher([&] {
     for (int i = 0; i < 1000; ++i) {
-      HWND box = nullptr;
-      EnumThreadWindows(
-          windowThread,
-          [](HWND w, LPARAM found) {
-            wchar_t name[16];
-            GetClassNameW(w, name, 16);
-            // The message box is the dialog that holds the text's static (ID 0xFFFF).
-            if (wcscmp(name, L"#32770") != 0 || !GetDlgItem(w, 0xFFFF)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = w;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&box));
-      if (box && IsWindowVisible(box)) {
+      if (HWND box = FindMessageBox(windowThread)) {
         Sleep(50);  // let the modal loop start
         wchar_t buffer[256];
         GetWindowTextW(box, buffer, 256);
