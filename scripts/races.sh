@@ -12,7 +12,7 @@ scripts/wine-prefix.sh "$prefix" null || exit 1
 export WINEPREFIX=$prefix
 wineserver -p
 WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 timeout 60 wine cmd /c exit
-RUDIV_WINEPREFIX=$prefix ctest --test-dir build/x86_64 -R 'race_tests' -V 2>&1 | tee build/races.log |
+RUDIV_WINE_TIMEOUT=900 RUDIV_WINEPREFIX=$prefix ctest --test-dir build/x86_64 -R 'race_tests' -V 2>&1 | tee build/races.log |
   grep -a -E '^[0-9]+: (run |[0-9]+ runs)|tests passed'
 status=${PIPESTATUS[0]}
 wineserver -k

@@ -1,10 +1,8 @@
 // Malformed settings files: the window opens showing what the loading rules
 // give, nothing crashes, and closing the window writes the four keys wherever
 // the file can be written, leaving the rest of it in place.
-#include "window_fixture.h"
+#include "settings_fixture.h"
 
-#include "settings/settings.h"
-#include "settings_file.h"
 #include "text/conversion.h"
 
 namespace {
@@ -43,24 +41,7 @@ struct BadFile {
   bool markerKept = true;  // the [其他] section survives the save
 };
 
-class BadSettings : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    RemoveIni();
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    RemoveIni();
-  }
-  void OpenWithSettings() { Open({OnWindowCreated, OnWindowCloseQuery, nullptr, nullptr}); }
-  void CloseWindow() {
-    SendMessageW(MainWindow(), WM_CLOSE, 0, 0);
-    ASSERT_FALSE(IsWindow(MainWindow()));
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  }
-};
+using BadSettings = SettingsWindowTest;
 
 TEST_F(BadSettings, OpenShowingWhatTheRulesGiveAndSaveTheFourKeys) {
   std::string manySections;

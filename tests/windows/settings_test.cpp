@@ -1,29 +1,12 @@
 // The settings file beside the exe, through the real profile functions: what the
 // window shows for what is stored, and what closing the window stores.
-#include "window_fixture.h"
+#include "settings_fixture.h"
 
-#include "settings/settings.h"
-#include "settings_file.h"
 #include "text/conversion.h"
 
 namespace {
 
-class Settings : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    RemoveIni();
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    RemoveIni();
-  }
-  void OpenWithSettings() { Open({OnWindowCreated, OnWindowCloseQuery, nullptr, nullptr}); }
-  void Close() {
-    SendMessageW(MainWindow(), WM_CLOSE, 0, 0);
-    ASSERT_FALSE(IsWindow(MainWindow()));
-  }
-};
+using Settings = SettingsWindowTest;
 
 TEST_F(Settings, NoFileShowsLogOffAndZerosAndClosingWritesTheFourKeys) {
   ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
@@ -34,7 +17,7 @@ TEST_F(Settings, NoFileShowsLogOffAndZerosAndClosingWritesTheFourKeys) {
   SetChecked(单选框_注销, false);
   SetChecked(单选框_关机, true);
   SetContent(编辑框_分, "30");
-  ASSERT_NO_FATAL_FAILURE(Close());
+  ASSERT_NO_FATAL_FAILURE(CloseWindow());
   EXPECT_EQ(ReadIni(), "[设置]\r\n类型=1\r\n小时=0\r\n分钟=30\r\n秒钟=0\r\n");
 }
 
@@ -87,10 +70,8 @@ TEST_F(Settings, BoxContentsAreStoredInCanonicalFormNeverBelowZero) {
     DeleteFileA(IniPath().c_str());
     ASSERT_NO_FATAL_FAILURE(OpenWithSettings());
     SetContent(编辑框_秒, c.typed);
-    ASSERT_NO_FATAL_FAILURE(Close());
+    ASSERT_NO_FATAL_FAILURE(CloseWindow());
     EXPECT_EQ(ReadIni(), std::string("[设置]\r\n类型=0\r\n小时=0\r\n分钟=0\r\n秒钟=") + c.stored + "\r\n");
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   }
 }
 
@@ -100,7 +81,7 @@ TEST_F(Settings, EverySaveRewritesAllFourKeysAndLeavesTheRestAlone) {
   EXPECT_EQ(ShownChoice(), "重启");
   // Changed behind the window's back: the save puts the window's values back.
   WriteIni("; kept\r\n[其他]\r\na=1\r\n[设置]\r\n秒钟=9\r\n备注=留着\r\n类型=1\r\n小时=8\r\n[尾]\r\nb=2\r\n");
-  ASSERT_NO_FATAL_FAILURE(Close());
+  ASSERT_NO_FATAL_FAILURE(CloseWindow());
   EXPECT_EQ(ReadIni(),
             "; kept\r\n[其他]\r\na=1\r\n[设置]\r\n秒钟=5\r\n备注=留着\r\n类型=2\r\n小时=1\r\n分钟=0\r\n[尾]\r\nb=2\r\n");
 }
@@ -119,7 +100,7 @@ TEST_F(Settings, AFileThatCannotBeWrittenIsIgnoredAndTheWindowStillCloses) {
   EXPECT_EQ(ShownChoice(), "注销");
   EXPECT_EQ(ContentOf(编辑框_秒), "0");
   SetContent(编辑框_秒, "5");
-  ASSERT_NO_FATAL_FAILURE(Close());
+  ASSERT_NO_FATAL_FAILURE(CloseWindow());
   EXPECT_EQ(GetFileAttributesA(IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_DIRECTORY);
 }
 
