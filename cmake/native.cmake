@@ -14,7 +14,8 @@ include(GoogleTest)
 add_executable(portable_tests
   tests/portable/conversion_test.cpp
   tests/portable/action_type_test.cpp
-  tests/portable/gbk_literals_test.cpp)
+  tests/portable/gbk_literals_test.cpp
+  tests/portable/text_test.cpp)
 rudiv_charset(portable_tests)
 target_compile_options(portable_tests PRIVATE ${sanitizers})
 target_link_options(portable_tests PRIVATE ${sanitizers})

@@ -28,7 +28,6 @@ class BasicText {
   const Char* c_str() const { return data_ ? data_ : Empty(); }
   size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
-  Char operator[](size_t i) const { return data_[i]; }
 
   BasicText& Append(const Char* s, size_t n) {
     if (n == 0) return *this;
@@ -39,7 +38,6 @@ class BasicText {
     return *this;
   }
   BasicText& Append(const BasicText& t) { return Append(t.c_str(), t.size()); }
-  BasicText& Append(const Char* s) { return Append(s, Length(s)); }
 
   // A writable buffer of n characters plus the terminator, for Win32 calls that
   // fill one; Resize() then fixes the length they report.
