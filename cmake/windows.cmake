@@ -37,6 +37,7 @@ add_library(program STATIC
   src/ui/keyboard.cpp
   src/ui/label.cpp
   src/ui/main_window.cpp
+  src/ui/subclass.cpp
   src/ui/wide_text.cpp
   src/ui/window_definition.cpp
   src/ui/window_operations.cpp)

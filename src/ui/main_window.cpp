@@ -6,6 +6,7 @@
 
 #include "ui/edit_filter.h"
 #include "ui/label.h"
+#include "ui/subclass.h"
 #include "ui/wide_text.h"
 #include "ui/window_definition.h"
 
@@ -48,7 +49,6 @@ void FillWithButtonFace(HWND window, HDC dc) {
 
 // The group box parents ten controls; it answers their colour questions like the window does.
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(box, GWLP_USERDATA));
   if (IsControlColorMessage(message)) return ControlColors(message, reinterpret_cast<HDC>(wParam));
   if (message == WM_ERASEBKGND) {
     // The group box itself paints only its frame and caption; the window
@@ -56,14 +56,7 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     FillWithButtonFace(box, reinterpret_cast<HDC>(wParam));
     return 1;
   }
-  return CallWindowProcW(original, box, message, wParam, lParam);
-}
-
-bool SubclassGroupBox(HWND box) {
-  LONG_PTR original = GetWindowLongPtrW(box, GWLP_WNDPROC);
-  if (!original) return false;
-  SetWindowLongPtrW(box, GWLP_USERDATA, original);
-  return SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GroupBoxProc)) != 0;
+  return CallOriginalProc(box, message, wParam, lParam);
 }
 
 // --- window messages ---------------------------------------------------------
@@ -90,13 +83,17 @@ LRESULT OnCallOnWindowThread(WPARAM routine, LPARAM argument) {
   return 1;
 }
 
+void RestoreFocus() {
+  if (gLastFocus && IsWindow(gLastFocus)) SetFocus(gLastFocus);
+}
+
 void OnActivate(HWND window, WPARAM wParam) {
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(window, focus)) gLastFocus = focus;
-  } else if (gLastFocus && IsWindow(gLastFocus)) {
-    SetFocus(gLastFocus);
+  if (LOWORD(wParam) != WA_INACTIVE) {
+    RestoreFocus();
+    return;
   }
+  HWND focus = GetFocus();
+  if (focus && IsChild(window, focus)) gLastFocus = focus;
 }
 
 void OnNcDestroy() {
@@ -123,7 +120,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnActivate(window, wParam);
       return 0;
     case WM_SETFOCUS:
-      if (gLastFocus && IsWindow(gLastFocus)) SetFocus(gLastFocus);
+      RestoreFocus();
       return 0;
     case WM_SETFONT:
       gFont = reinterpret_cast<HFONT>(wParam);
@@ -171,7 +168,7 @@ HWND CreateControl(HINSTANCE instance, const ControlDefinition& control) {
     SendMessageW(hwnd, EM_LIMITTEXT, 0, 0);  // 0: no limit beyond the system's
     if (!InstallDigitFilter(hwnd)) return nullptr;
   }
-  if (control.kind == ControlKind::GroupBox && !SubclassGroupBox(hwnd)) return nullptr;
+  if (control.kind == ControlKind::GroupBox && !Subclass(hwnd, GroupBoxProc)) return nullptr;
   return hwnd;
 }
 
