@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix        # the Windows exes
   wine wine64 fonts-wine                                     # running them (64-bit only here)
   xvfb xdotool x11-utils imagemagick fonts-wqy-microhei       # a screen, real input, Chinese glyphs
-  locales zip procps
+  xauth locales zip unzip procps
 )
 missing=()
 for p in "${packages[@]}"; do
