@@ -44,6 +44,13 @@ rudiv_wine_test(window_tests
   tests/windows/lifecycle_test.cpp
   tests/windows/window_operations_test.cpp)
 
+rudiv_wine_test(resources_tests
+  tests/windows/gtest_main.cpp
+  tests/windows/resources_test.cpp)
+target_compile_definitions(resources_tests PRIVATE RUDIV_EXE_UNIX_PATH=L"$<TARGET_FILE:RudivAdodavuv>")
+target_link_libraries(resources_tests PRIVATE version)
+add_dependencies(resources_tests RudivAdodavuv)
+
 rudiv_wine_test(settings_tests
   tests/windows/gtest_main.cpp
   tests/windows/window_fixture.cpp
