@@ -156,8 +156,7 @@ TEST_F(Countdown, ClosingTheWindowStopsTheActionEvenInTheLastSecond) {
     EXPECT_EQ(ExitCallCount(), 0u);
     CloseHandle(WorkerThread);
     WorkerThread = nullptr;
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DiscardQuit();
   }
 }
 

@@ -143,12 +143,8 @@ TEST_F(InjectedFaults, EachEndsInAKnownStateNeverEarlyNeverHung) {
     EXPECT_TRUE(Enabled(按钮_开始));
     EXPECT_TRUE(Enabled(按钮_取消));
 
-    BindMainWindowEvents({});
-    DestroyWindow(MainWindow());
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    RemoveDirectoryA(IniPath().c_str());
-    DeleteFileA(IniPath().c_str());
+    DiscardWindow();
+    RemoveIni();
     System = recorded;
     std::lock_guard<std::mutex> hold(Power.lock);
     Power.exitCalls.clear();

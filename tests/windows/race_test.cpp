@@ -40,8 +40,7 @@ TEST_F(Races, ClosingInTheLastSecondNeverActs) {
     std::printf("run %2d: closed after %4lu ms, %zu actions\n", run + 1, closeAt, ExitCallCount());
     CloseHandle(WorkerThread);
     WorkerThread = nullptr;
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DiscardQuit();
     std::lock_guard<std::mutex> hold(Power.lock);
     Power.exitCalls.clear();
   }

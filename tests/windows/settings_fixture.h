@@ -22,7 +22,6 @@ class SettingsWindowTest : public WindowTest {
   void CloseWindow() {
     SendMessageW(MainWindow(), WM_CLOSE, 0, 0);
     ASSERT_FALSE(IsWindow(MainWindow()));
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    DiscardQuit();
   }
 };

@@ -55,8 +55,7 @@ TEST_F(Settings, StoredValuesShowByTheConversionRules) {
     EXPECT_EQ(ContentOf(编辑框_时), c.hours);
     EXPECT_EQ(ContentOf(编辑框_分), c.minutes);
     EXPECT_EQ(ContentOf(编辑框_秒), c.seconds);
-    BindMainWindowEvents({});
-    DestroyWindow(MainWindow());
+    DiscardWindow();
   }
 }
 

@@ -21,13 +21,21 @@ void RecordCancel() { ++Events.cancelClicked; }
 void WindowTest::SetUp() { Events = EventLog{}; }
 
 void WindowTest::TearDown() {
-  if (IsWindow(MainWindow())) {
-    BindMainWindowEvents({});
-    DestroyWindow(MainWindow());
-  }
+  if (IsWindow(MainWindow())) DiscardWindow();
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
   }
+}
+
+void WindowTest::DiscardWindow() {
+  BindMainWindowEvents({});
+  DestroyWindow(MainWindow());
+  DiscardQuit();
+}
+
+void DiscardQuit() {
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void WindowTest::Open(const MainWindowEvents& events) {

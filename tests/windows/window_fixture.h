@@ -30,6 +30,9 @@ class WindowTest : public testing::Test {
   void TearDown() override;
 
   void Open(const MainWindowEvents& events);
+  // Destroys the window without raising its events, and takes away the quit
+  // its destruction posts, so that the next window of the same test starts clean.
+  static void DiscardWindow();
   void OpenRecording();
 
   // Sends real key strokes through the system's input queue, then lets the
@@ -42,6 +45,9 @@ class WindowTest : public testing::Test {
   static std::wstring WideTextOf(HWND window);
   static Control FocusedControl();  // 0 when no control has the focus
 };
+
+// Takes away a WM_QUIT that a destroyed window left in this thread's queue.
+void DiscardQuit();
 
 // The chosen action as the controls show it: "注销", "关机" or "重启" for each
 // checked radio button, then "+强制" when the force box is ticked.

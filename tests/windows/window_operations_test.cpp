@@ -151,8 +151,7 @@ TEST_F(WindowOperations, ShowMessageIsAnInformationBoxTitledTipOwnedByTheWindow)
   EXPECT_TRUE(IsWindowEnabled(MainWindow()));
 
   DestroyWindow(MainWindow());
-  MSG quit;  // a pending WM_QUIT would end any modal loop at once
-  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  DiscardQuit();  // a pending WM_QUIT would end any modal loop at once
   seen = ShowAndRead("启动计时线程失败！");
   EXPECT_EQ(seen.text, L"启动计时线程失败！");
   EXPECT_EQ(seen.owner, nullptr);
