@@ -28,6 +28,8 @@ win() { timeout 300 wine "$@" | tr -d '\r'; }
 
 # median and spread of one column: "median min max"
 stats() { sort -g | awk '{v[NR]=$1} END {m = NR % 2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2; printf "%.2f %.2f %.2f\n", m, v[1], v[NR]}'; }
+# column_stats FILE N: stats of the Nth space-separated column
+column_stats() { cut -d' ' -f"$2" "$1" | stats; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
 echo "bench: start-up and memory, $runs runs each"
@@ -35,10 +37,10 @@ for exe in program/RudivAdodavuv.exe baseline/baseline.exe; do
   win "$root/build/x86_64/launch.exe" "$bench/$exe" >/dev/null 2>&1 || true  # warm the file cache
   for _ in $(seq "$runs"); do win "$root/build/x86_64/launch.exe" "$bench/$exe"; done >"$bench/$(dirname $exe).startup"
 done
-read -r p_start p_start_min p_start_max < <(cut -d' ' -f1 "$bench/program.startup" | stats)
-read -r b_start b_start_min b_start_max < <(cut -d' ' -f1 "$bench/baseline.startup" | stats)
-read -r p_mem p_mem_min p_mem_max < <(cut -d' ' -f2 "$bench/program.startup" | stats)
-read -r b_mem b_mem_min b_mem_max < <(cut -d' ' -f2 "$bench/baseline.startup" | stats)
+read -r p_start p_start_min p_start_max < <(column_stats "$bench/program.startup" 1)
+read -r b_start b_start_min b_start_max < <(column_stats "$bench/baseline.startup" 1)
+read -r p_mem p_mem_min p_mem_max < <(column_stats "$bench/program.startup" 2)
+read -r b_mem b_mem_min b_mem_max < <(column_stats "$bench/baseline.startup" 2)
 
 echo "bench: a $seconds-second countdown, $tick_runs runs each"
 # CPU time in ns of all threads of a Linux process.
@@ -78,7 +80,6 @@ for _ in $(seq "$tick_runs"); do
   run_ticks program >>"$bench/program.ticks"
   run_ticks probe >>"$bench/probe.ticks"
 done
-column_stats() { cut -d' ' -f"$2" "$1" | stats; }
 read -r p_cpu p_cpu_min p_cpu_max < <(column_stats "$bench/program.ticks" 5)
 read -r q_cpu q_cpu_min q_cpu_max < <(column_stats "$bench/probe.ticks" 5)
 read -r p_over p_over_min p_over_max < <(column_stats "$bench/program.ticks" 2)
